@@ -1,0 +1,14 @@
+#include "adapter.h"
+
+Notify_Adapter& Notify_Adapter::GetInstance() {
+  static Notify_Adapter instance;
+  return instance;
+}
+
+Notify_Adapter::Notify_Adapter() : QObject(nullptr) {}
+
+Notify_Adapter::~Notify_Adapter() = default;
+
+void Notify_Adapter::UpdateProgress(int total, int step) { emit sigUpdateProgress(total, step); }
+
+void Notify_Adapter::UpdateDialogText(QString text) { emit sigUpdateDialogText(text); }
