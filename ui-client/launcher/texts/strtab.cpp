@@ -782,6 +782,10 @@ int LookupStrID(QString strKey) {
   return -1;
 }
 
+const char* GetKey(int id) { return IsValidId(id) ? ktab[id] : nullptr; }
+
+const char* GetDefaultText(int id) { return IsValidId(id) ? stab[id] : nullptr; }
+
 }  // namespace StrTable
 
 // Q_INIT_RESOURCE declares the collection's registration function at the

@@ -292,6 +292,12 @@ QString LoadStr(int id);
 // (also for an empty key and before InitStrTable).
 int LookupStrID(QString strKey);
 
+// The raw table entries of `id`: its key and its English default text, as
+// stored (no translation, no escape expansion). Null outside 0 to 651 and
+// before InitStrTable.
+const char* GetKey(int id);
+const char* GetDefaultText(int id);
+
 // Registers the compiled-in catalogues (the resource collection "texts", one
 // ":/<code>.qm" per language). A static initialiser already does this before
 // main; calling it again has no further effect.

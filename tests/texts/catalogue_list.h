@@ -1,0 +1,9 @@
+// The catalogue codes the build compiles into the resources, in list order.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+inline QStringList BuiltCatalogues() {
+  return QString(LARKSPAN_CATALOGUES).split(';', Qt::SkipEmptyParts);
+}
