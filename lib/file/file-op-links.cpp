@@ -17,13 +17,16 @@ using fileop::kLogComp;
 int FSMktemp(const ustring& prefix, ustring& path) {
   // A prefix too long for the buffer cuts the template, and mkstemp refuses
   // a template that no longer ends in "XXXXXX".
-  char name[4096];
-  snprintf(name, sizeof(name), "%s/XXXXXX", prefix.c_str());
+  char templ[4096];
+  snprintf(templ, sizeof(templ), "%s/XXXXXX", prefix.c_str());
+  // mkstemp may scribble on its argument even when it fails; log the template.
+  char name[sizeof(templ)];
+  memcpy(name, templ, sizeof(templ));
   fileop::UniqueFd fd(::mkostemp(name, O_CLOEXEC));
   if (!fd.valid()) {
     int err = errno;
     Logger::LogMsg(Logger::L_ERR, kLogComp, "[ERROR] file-op(%d): mkstemp(%s): %s\n", __LINE__,
-                   name, strerror(err));
+                   templ, strerror(err));
     return -1;
   }
   ::fchmod(fd.get(), 0644);
