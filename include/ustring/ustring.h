@@ -62,9 +62,11 @@ class ustring {
   // surrogate, say) a warning is written and the string ends up empty. If
   // the string's own bytes are not well-formed UTF-8, there is no UTF-16
   // form to append to: a warning is written and the string is left as it was.
+  // Out of memory also leaves it as it was. A pointer into c_str_utf16() is
+  // allowed as source.
   ustring& append(const uchar16_t* s);
   ustring& append(const uchar16_t* s, size_t len);  // at most len units, stops at 0
-  ustring& append(uchar16_t c, size_t n);           // n copies of the unit c
+  ustring& append(uchar16_t c, size_t n);           // n copies of c; none for c == 0
 
   // --- Assigning: clear() followed by the matching append -----------------
   // A failed assignment (out of memory, unconvertible UTF-16) leaves the
