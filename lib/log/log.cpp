@@ -38,6 +38,27 @@ FILE* ConsoleStream(Logger::Type type) {
   return nullptr;
 }
 
+// The formatted time changes once a second but costs about as much as the
+// write itself, so it is kept until the second changes. Used under the lock.
+struct TimeStamp {
+  time_t second = -1;
+  char text[512] = "";
+  size_t length = 0;
+};
+TimeStamp stamp;
+
+const TimeStamp& CurrentTimeStamp() {
+  const time_t now = std::time(nullptr);
+  if (now != stamp.second) {
+    struct tm local;
+    stamp.length = localtime_r(&now, &local)
+                       ? std::strftime(stamp.text, sizeof stamp.text, "%b %d %H:%M:%S ", &local)
+                       : 0;
+    stamp.second = now;
+  }
+  return stamp;
+}
+
 // path + "_" + index into name; false when it does not fit.
 bool FormatRotatedName(char (&name)[kNameSize], const ustring& path, int index) {
   const int length = std::snprintf(name, kNameSize, "%s_%d", path.c_str(), index);
@@ -230,16 +251,12 @@ int Logger::PrintToFilePointer(const xchar* fmt, ...) {
 
 int Logger::PrintToFilePointerV(const xchar* fmt, va_list args) {
   if (!log_fp) return 0;
-  char stamp[512] = "";
-  const time_t now = std::time(nullptr);
-  struct tm local;
-  if (localtime_r(&now, &local)) std::strftime(stamp, sizeof stamp, "%b %d %H:%M:%S ", &local);
-
-  const int stamp_count = std::fprintf(log_fp, "%s", stamp);
+  const TimeStamp& now = CurrentTimeStamp();
+  const size_t stamp_count = std::fwrite(now.text, 1, now.length, log_fp);
   const int text_count = std::vfprintf(log_fp, fmt, args);
   std::fflush(log_fp);
-  if (stamp_count < 0 || text_count < 0) return -1;
-  return stamp_count + text_count;
+  if (stamp_count != now.length || text_count < 0) return -1;
+  return static_cast<int>(stamp_count) + text_count;
 }
 
 void LogMSG_c(int level, char* comp, const xchar* fmt, va_list args) {
