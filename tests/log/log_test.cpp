@@ -193,6 +193,20 @@ TEST_F(LoggerTest, LineIsTimeStampThenFormattedText) {
   EXPECT_TRUE(stamp == before || stamp == after) << stamp;
 }
 
+TEST_F(LoggerTest, TimeStampFollowsTheClock) {
+  ASSERT_EQ(UseFile(log_), 0);
+  LogText("first\n");
+  const time_t first = std::time(nullptr);
+  while (std::time(nullptr) == first) ::usleep(10000);  // at most a second
+  const std::string now = Stamp(std::time(nullptr));
+  LogText("second\n");
+
+  const std::vector<std::string> lines = ReadLines(log_);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[1].substr(0, kStampLength), now);
+  EXPECT_NE(lines[0].substr(0, kStampLength), lines[1].substr(0, kStampLength));
+}
+
 TEST_F(LoggerTest, MessageCrossingTheLimitStaysInTheOldFile) {
   UseFileOfSize(log_, kLimit - 6);
   LogText("abc\n");  // 20 bytes with the time stamp: 14 past the limit
