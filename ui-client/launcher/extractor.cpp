@@ -1,0 +1,168 @@
+#include "extractor.h"
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <memory>
+
+#include "adapter.h"
+#include "log.h"
+#include "texts/strtab.h"
+
+namespace {
+
+const char kLogComp[] = "extractor_debug";
+
+// Unlink what is in the way, refuse ".." elements; the Mac metadata flag does
+// nothing on Linux. Owner, exact modes and times are deliberately not restored.
+constexpr int kWriteOptions =
+    ARCHIVE_EXTRACT_UNLINK | ARCHIVE_EXTRACT_SECURE_NODOTDOT | ARCHIVE_EXTRACT_MAC_METADATA;
+static_assert(kWriteOptions == 0x2210, "writer options changed");
+
+constexpr size_t kBlockSize = 10240;
+
+struct ReadArchiveFree {
+  void operator()(archive* a) const noexcept { archive_read_free(a); }
+};
+using UniqueReadArchive = std::unique_ptr<archive, ReadArchiveFree>;
+
+// Freeing the writer also closes it, which applies the folder fix-ups it defers.
+struct WriteArchiveFree {
+  void operator()(archive* a) const noexcept { archive_write_free(a); }
+};
+using UniqueWriteArchive = std::unique_ptr<archive, WriteArchiveFree>;
+
+// libarchive can fail without an error text; a log line never gets a null %s.
+const char* ErrorText(archive* a) {
+  const char* text = archive_error_string(a);
+  return text ? text : "unknown error";
+}
+
+// archive_read_extract2 leaves a failure to read an entry's data on the
+// reader only; the writer's own text comes first when it has one.
+const char* ExtractErrorText(archive* writer, archive* reader) {
+  return archive_error_string(writer) ? archive_error_string(writer) : ErrorText(reader);
+}
+
+int OpenWithAllFormats(archive* reader, const ustring& path) {
+  archive_read_support_filter_all(reader);
+  archive_read_support_format_all(reader);
+  return archive_read_open_filename(reader, path.c_str(), kBlockSize);
+}
+
+// Stored names are relative to the archive's top; they are written below the
+// target. A hard link names another entry of the archive, so it is placed
+// there too rather than resolved against the working folder. Symbolic link
+// targets stay as stored.
+void PlaceBelowTarget(archive_entry* entry, const ustring& target, const char* stored_name) {
+  archive_entry_set_pathname(entry, (target + "/" + stored_name).c_str());
+  if (const char* linked = archive_entry_hardlink(entry))
+    archive_entry_set_hardlink(entry, (target + "/" + linked).c_str());
+}
+
+// Writes every entry of an opened reader; 0 once the end is reached.
+int WriteEntries(archive* reader, archive* writer, const ustring& target, int total) {
+  Notify_Adapter& adapter = Notify_Adapter::GetInstance();
+  int step = 0;
+  for (;;) {
+    archive_entry* entry = nullptr;
+    const int header = archive_read_next_header(reader, &entry);
+    if (header == ARCHIVE_EOF) return 0;
+    if (header != ARCHIVE_OK) {
+      Logger::LogMsg(Logger::L_ERR, kLogComp,
+                     "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n", __LINE__,
+                     ErrorText(reader));
+      return -1;
+    }
+    const char* stored_name = archive_entry_pathname(entry);
+    if (!stored_name) {
+      Logger::LogMsg(Logger::L_ERR, kLogComp, "[ERROR] extractor(%d): archive_entry_pathname failed",
+                     __LINE__);
+      return -1;
+    }
+    PlaceBelowTarget(entry, target, stored_name);
+    if (archive_read_extract2(reader, entry, writer) != ARCHIVE_OK) {
+      Logger::LogMsg(Logger::L_ERR, kLogComp,
+                     "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
+                     ExtractErrorText(writer, reader));
+      return -1;
+    }
+    adapter.UpdateProgress(total, ++step);
+    if (archive_write_finish_entry(writer) != ARCHIVE_OK) {
+      Logger::LogMsg(Logger::L_ERR, kLogComp,
+                     "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n", __LINE__,
+                     ErrorText(writer));
+      return -1;
+    }
+  }
+}
+
+}  // namespace
+
+Extractor::Extractor() = default;
+
+void Extractor::SetSource(const ustring& source) { this->source = source; }
+
+void Extractor::SetTarget(const ustring& target) { this->target = target; }
+
+int Extractor::Extract() const {
+  if (source.empty() || target.empty()) {
+    Logger::LogMsg(Logger::L_ERR, kLogComp, "[ERROR] extractor(%d): Invalid Argument\n", __LINE__);
+    return -1;
+  }
+  Logger::LogMsg(Logger::L_DEBUG, kLogComp, "[DEBUG] extractor(%d): decompress from '%s' to '%s'\n",
+                 __LINE__, source.c_str(), target.c_str());
+  Notify_Adapter::GetInstance().UpdateDialogText(StrTable::LoadStr(StrTable::desc_lksp_env_preparing));
+
+  // A first pass only to count, so that progress can be shown as a fraction.
+  const int total = Count();
+  if (total <= 0) {
+    Logger::LogMsg(Logger::L_ERR, kLogComp,
+                   "[ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n", __LINE__,
+                   total);
+    return -1;
+  }
+
+  UniqueReadArchive reader(archive_read_new());
+  UniqueWriteArchive writer(archive_write_disk_new());
+  if (!reader || !writer) {
+    Logger::LogMsg(Logger::L_ERR, kLogComp, "[ERROR] extractor(%d): Allocate extractor failed\n",
+                   __LINE__);
+    return -1;
+  }
+  archive_write_disk_set_options(writer.get(), kWriteOptions);
+  if (OpenWithAllFormats(reader.get(), source) != ARCHIVE_OK) {
+    Logger::LogMsg(Logger::L_ERR, kLogComp, "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n",
+                   __LINE__, source.c_str(), ErrorText(reader.get()));
+    return -1;
+  }
+  return WriteEntries(reader.get(), writer.get(), target, total);
+}
+
+int Extractor::Count() const {
+  if (target.empty() || source.empty()) {
+    Logger::LogMsg(Logger::L_ERR, kLogComp, "[ERROR] extractor(%d): Invalid argument\n", __LINE__);
+    return -1;
+  }
+  UniqueReadArchive reader(archive_read_new());
+  if (!reader) {
+    Logger::LogMsg(Logger::L_ERR, kLogComp, "[ERROR] extractor(%d): Allocate archive failed\n",
+                   __LINE__);
+    return -1;
+  }
+  if (OpenWithAllFormats(reader.get(), source) != ARCHIVE_OK) {
+    Logger::LogMsg(Logger::L_ERR, kLogComp,
+                   "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
+                   ErrorText(reader.get()));
+    return -1;
+  }
+  // Skipping still decompresses; its result is not needed, since a damaged
+  // entry shows at the next header read, which ends the count.
+  int count = 0;
+  archive_entry* entry = nullptr;
+  while (archive_read_next_header(reader.get(), &entry) == ARCHIVE_OK) {
+    ++count;
+    archive_read_data_skip(reader.get());
+  }
+  return count;
+}
