@@ -57,7 +57,8 @@ class Logger {
   // once the new sink is in place.
   //
   // With rotate_count = N >= 2, a rotation keeps the N - 1 newest rotated files
-  // path_0 (newest) to path_<N-2>; with N <= 1 only path_0.
+  // path_0 (newest) to path_<N-2>; with N <= 1 only path_0. A path too long
+  // for every rotated name to fit in 1023 bytes is never rotated.
   static int Initialize(Type type, const ustring& path, const ustring& level_path,
                         int rotate_count);
 
