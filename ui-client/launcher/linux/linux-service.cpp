@@ -1,0 +1,179 @@
+#include "linux/linux-service.h"
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+#include <sys/types.h>
+#include <unistd.h>
+
+#include "config.h"
+#include "file/file-op.h"
+#include "log.h"
+
+namespace {
+
+const char* const kComponent = "service_debug";
+const int kLifeTests = 5;
+
+// A build number as atoi reads it (leading blanks, a sign, the digits up to
+// the first other character; no digits give 0), clamped to the range of int
+// instead of overflowing.
+int BuildNumber(const ustring& text) {
+  if (text.empty()) {
+    return 0;
+  }
+  const long value = std::strtol(text.c_str(), nullptr, 10);
+  if (value > INT_MAX) {
+    return INT_MAX;
+  }
+  if (value < INT_MIN) {
+    return INT_MIN;
+  }
+  return static_cast<int>(value);
+}
+
+// Reads a process id the way atol does, but accepts only a number that names
+// a single process: kill() with 0 or a negative value would signal a whole
+// process group or every process of the user, and a value beyond pid_t
+// would wrap to one of those.
+bool ParsePid(const ustring& text, pid_t* pid) {
+  const char* start = text.c_str();
+  char* end = nullptr;
+  errno = 0;
+  const long long value = std::strtoll(start, &end, 10);
+  if (end == start || errno == ERANGE || value <= 0 ||
+      value > std::numeric_limits<pid_t>::max()) {
+    return false;
+  }
+  *pid = static_cast<pid_t>(value);
+  return true;
+}
+
+// Whether the process is certainly gone; other failures of the test (no
+// permission) count as still running.
+bool ProcessGone(pid_t pid) {
+  return kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+}  // namespace
+
+LinuxService::LinuxService() {
+  timeout = 10000;
+  per_user_install_path = GetUserLarkspanAppInstallPath();
+}
+
+LinuxService::~LinuxService() = default;
+
+LinuxService* LinuxService::GetInstace() {
+  static LinuxService instance;
+  return &instance;
+}
+
+bool LinuxService::PerUserBinPathExist() {
+  const ustring program = per_user_install_path + "/" + "bin" + "/" + "larkspan-drive-ui";
+  return access(program.c_str(), F_OK) == 0;
+}
+
+void LinuxService::StopService() {
+  const ustring pid_file = GetUserLarkspanInstallPath() + "/ui.pid";
+  Config config;
+  if (!IsFileExist(pid_file, false)) {
+    Logger::LogMsg(Logger::L_DEBUG, kComponent,
+                   "[DEBUG] linux/linux-service(%d): pid file '%s' does not exist, no need to "
+                   "terminate\n",
+                   __LINE__, pid_file.c_str());
+    return;
+  }
+  if (config.read(pid_file) < 0) {
+    Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                   "[NOTE] linux/linux-service(%d): Failed to read pid file '%s', not exist ?\n",
+                   __LINE__, pid_file.c_str());
+    return;
+  }
+  const ustring pid_text = config["pid"];
+  pid_t pid = 0;
+  if (!ParsePid(pid_text, &pid)) {
+    Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                   "[NOTE] linux/linux-service(%d): pid file '%s' holds no valid pid ('%s'), "
+                   "nothing to terminate\n",
+                   __LINE__, pid_file.c_str(), pid_text.c_str());
+    return;
+  }
+
+  if (kill(pid, SIGTERM) != 0) {
+    const int err = errno;
+    if (err == ESRCH) {
+      return;
+    }
+    Logger::LogMsg(Logger::L_ERR, kComponent, "[ERROR] linux/linux-service(%d): kill: %s (%d)\n",
+                   __LINE__, strerror(err), err);
+  }
+  for (int i = 0; i < kLifeTests; ++i) {
+    if (ProcessGone(pid)) {
+      return;
+    }
+    sleep(1);
+  }
+  kill(pid, SIGKILL);
+}
+
+int LinuxService::HandlePackageUpgrade() {
+  if (PerUserBinPathExist()) {
+    Logger::LogMsg(Logger::L_DEBUG, kComponent,
+                   "[DEBUG] linux/linux-service(%d): local appdata exist\n", __LINE__);
+    StopService();
+  }
+  return PrepareUserEnv();
+}
+
+int LinuxService::LaunchPerUserBin() {
+  // Program and argument go separately, so a HOME holding blanks still works.
+  const ustring script = per_user_install_path + "/package/start-stop";
+  QProcess::execute(QString::fromUtf8(script.c_str()), QStringList{QStringLiteral("start")});
+  return 0;
+}
+
+void LinuxService::PostUpgrade() {
+  LaunchPerUserBin();
+}
+
+void LinuxService::LoadTargetVerInfo() {
+  Service::LoadTargetVersion();
+}
+
+void LinuxService::LoadSourceVerInfo() {
+  Service::LoadSourceVersion();
+}
+
+void LinuxService::PreUpgrade() {
+  LoadTargetVerInfo();
+  LoadSourceVerInfo();
+  Logger::LogMsg(Logger::L_DEBUG, kComponent,
+                 "[DEBUG] linux/linux-service(%d): Source version: ('%s', '%s')\n", __LINE__,
+                 source_version.build_version.c_str(), source_version.icon_overlay_version.c_str());
+  Logger::LogMsg(Logger::L_DEBUG, kComponent,
+                 "[DEBUG] linux/linux-service(%d): Target version: ('%s', '%s')\n", __LINE__,
+                 target_version.build_version.c_str(), target_version.icon_overlay_version.c_str());
+}
+
+bool LinuxService::IsNeedUpgrade() {
+  const int source = BuildNumber(source_version.build_version);
+  const int target = BuildNumber(target_version.build_version);
+  Logger::LogMsg(Logger::L_DEBUG, kComponent,
+                 "[DEBUG] linux/linux-service(%d): source version = %d, target version = %d\n",
+                 __LINE__, source, target);
+  bool need = target > source;
+  // A missing program means an incomplete copy, whatever its version says.
+  if (!PerUserBinPathExist()) {
+    need = true;
+  }
+  return need;
+}
