@@ -1061,7 +1061,7 @@
     <message>
         <source>Pause</source>
         <comment></comment>
-        <translation>Pause</translation>
+        <translation>Sett på pause</translation>
     </message>
     <message>
         <source>Click Finish to close the setup wizard.</source>
