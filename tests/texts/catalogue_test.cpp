@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "catalogue_list.h"
+#include "kest-locale.h"
 #include "start_state.h"
 #include "test_support.h"
 #include "texts/strtab.h"
@@ -109,6 +110,35 @@ std::string CodeName(const ::testing::TestParamInfo<std::string>& info) { return
 
 INSTANTIATE_TEST_SUITE_P(Resources, BuiltCatalogueTest, ::testing::ValuesIn(BuiltCatalogueCodes()),
                          CodeName);
+
+// The product ships these twenty languages; a catalogue dropped from the
+// build list would silently leave its users with English.
+TEST(CatalogueSetTest, ExactlyTheShippedLanguagesAreBuilt) {
+  QStringList built = BuiltCatalogues();
+  built.sort();
+  const QStringList shipped = {"chs", "cht", "csy", "dan", "enu", "fre", "ger",
+                               "hun", "ita", "jpn", "krn", "nld", "nor", "plk",
+                               "ptb", "ptg", "rus", "spn", "sve", "trk"};
+  EXPECT_EQ(built, shipped);
+  for (const QString& code : shipped) {
+    SCOPED_TRACE(code.toStdString());
+    EXPECT_TRUE(QFile::exists(ResourcePath(code)));
+  }
+}
+
+// Every code the locale mapping can answer names a catalogue that exists.
+TEST(CatalogueSetTest, EveryLocaleCodeHasACatalogue) {
+  const char* locales[] = {"en_us", "ja_jp", "de_de", "ko_kr", "fr_fr", "it_it", "es_es",
+                           "ru_ru", "da_dk", "no_no", "nb_no", "nn_no", "sv_se", "nl_nl",
+                           "pl_pl", "hu_hu", "tr_tr", "cs_cz", "pt_pt", "pt_br", "zh_tw",
+                           "zh_cn", "fi_fi", "c",     ""};
+  for (const char* locale : locales) {
+    const QString code = KestLocale::getInstance().getLanguageByLocale(locale);
+    SCOPED_TRACE(std::string(locale) + " -> " + code.toStdString());
+    EXPECT_TRUE(BuiltCatalogues().contains(code));
+    EXPECT_TRUE(QFile::exists(ResourcePath(code)));
+  }
+}
 
 TEST(EnglishCatalogueTest, TranslatesEveryTextToItself) {
   ASSERT_TRUE(BuiltCatalogues().contains("enu"));
