@@ -2,8 +2,14 @@
 
 #include <archive.h>
 #include <archive_entry.h>
+#include <sys/stat.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "adapter.h"
 #include "log.h"
@@ -60,6 +66,48 @@ void PlaceBelowTarget(archive_entry* entry, const ustring& target, const char* s
     archive_entry_set_hardlink(entry, (target + "/" + linked).c_str());
 }
 
+// Whether the link, resolved, is the target or lies below it.
+bool ResolvesInside(const ustring& target, const std::string& link) {
+  char real_target[PATH_MAX];
+  char real_link[PATH_MAX];
+  if (!realpath(target.c_str(), real_target) || !realpath(link.c_str(), real_link)) return false;
+  const std::string top = real_target;
+  const std::string resolved = real_link;
+  const std::string below = top == "/" ? top : top + "/";
+  return resolved == top || resolved.compare(0, below.size(), below) == 0;
+}
+
+// The disk writer follows symbolic links in the folders above an entry, so
+// a link stored earlier ("up" -> "..") would carry a later entry ("up/x")
+// out of the target. Walks the folders of the stored name: each link among
+// them must resolve inside the target. Folders not there yet are made by the
+// writer as real ones, a file in the way is replaced by one, and ".." and
+// unreachable folders are the writer's to refuse; only a path too long to
+// look at counts as leading out.
+bool StaysInTarget(const ustring& target, const char* stored_name) {
+  std::string folders = stored_name;
+  while (!folders.empty() && folders.back() == '/') folders.pop_back();
+  const size_t last_slash = folders.rfind('/');
+  if (last_slash == std::string::npos) return true;
+  folders.erase(last_slash);
+
+  std::string path = target.c_str();
+  size_t begin = 0;
+  while (begin <= folders.size()) {
+    const size_t end = std::min(folders.find('/', begin), folders.size());
+    const std::string element = folders.substr(begin, end - begin);
+    begin = end + 1;
+    if (element.empty() || element == ".") continue;
+    if (element == "..") return true;
+    path += "/" + element;
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0) return errno != ENAMETOOLONG;
+    if (S_ISLNK(st.st_mode) && !ResolvesInside(target, path)) return false;
+    if (!S_ISLNK(st.st_mode) && !S_ISDIR(st.st_mode)) return true;
+  }
+  return true;
+}
+
 // Writes every entry of an opened reader; 0 once the end is reached.
 int WriteEntries(archive* reader, archive* writer, const ustring& target, int total) {
   Notify_Adapter& adapter = Notify_Adapter::GetInstance();
@@ -78,6 +126,12 @@ int WriteEntries(archive* reader, archive* writer, const ustring& target, int to
     if (!stored_name) {
       Logger::LogMsg(Logger::L_ERR, kLogComp, "[ERROR] extractor(%d): archive_entry_pathname failed",
                      __LINE__);
+      return -1;
+    }
+    if (!StaysInTarget(target, stored_name)) {
+      Logger::LogMsg(Logger::L_ERR, kLogComp,
+                     "[ERROR] extractor(%d): entry '%s' leads out of '%s' through a symbolic link\n",
+                     __LINE__, stored_name, target.c_str());
       return -1;
     }
     PlaceBelowTarget(entry, target, stored_name);
