@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <memory>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -125,7 +126,7 @@ class LauncherE2ETest : public ::testing::Test {
     run.err = ReadFile(tag + ".err");
     // Every start, a second instance's too, prints where it takes plug-ins from.
     EXPECT_EQ(run.out.rfind("lib path = '" + root_ + "/lib/plugins'\n", 0), 0u) << run.out;
-    remembered_client_ = ClientPid();
+    ClientPid();  // remembers the client this run started, for TearDown
     return run;
   }
 
@@ -184,24 +185,18 @@ class LauncherE2ETest : public ::testing::Test {
 
   bool StartScriptWaiting() const { return PathExists(home_ + "/e2e-start-waiting"); }
 
-  // X windows whose name is `title`, as "<id> <width>x<height>".
+  // X windows whose name is `title`, as "<id> <width>x<height>". A line of
+  // `xwininfo -root -tree` reads:  0x400007 "Title": ("launcher" "launcher")  400x87+0+0  +0+0
   std::vector<std::string> WindowsNamed(const std::string& title) const {
-    const e2e::CommandResult tree = RunCommand("DISPLAY=" + display_.name() + " xwininfo -root -tree 2>/dev/null");
+    std::istringstream tree(RunCommand("DISPLAY=" + display_.name() + " xwininfo -root -tree 2>/dev/null").output);
     std::vector<std::string> found;
-    std::string line;
-    for (size_t start = 0; start < tree.output.size();) {
-      size_t end = tree.output.find('\n', start);
-      if (end == std::string::npos) end = tree.output.size();
-      line = tree.output.substr(start, end - start);
-      start = end + 1;
-      const size_t quoted = line.find("\"" + title + "\":");
-      if (quoted == std::string::npos) continue;
-      const size_t id_start = line.find("0x");
-      const size_t geometry_start = line.find(")  ", quoted);
-      if (id_start == std::string::npos || geometry_start == std::string::npos) continue;
-      const std::string id = line.substr(id_start, line.find(' ', id_start) - id_start);
-      const std::string rest = line.substr(geometry_start + 3);
-      found.push_back(id + " " + rest.substr(0, rest.find('+')));
+    for (std::string line; std::getline(tree, line);) {
+      const size_t name = line.find("\"" + title + "\":");
+      const size_t id = line.find("0x");
+      const size_t geometry = line.find(")  ", name);
+      if (name == std::string::npos || id == std::string::npos || geometry == std::string::npos) continue;
+      const std::string size = line.substr(geometry + 3, line.find('+', geometry) - geometry - 3);
+      found.push_back(line.substr(id, line.find(' ', id) - id) + " " + size);
     }
     return found;
   }
@@ -216,7 +211,6 @@ class LauncherE2ETest : public ::testing::Test {
   std::string home_ = base_.sub("home");
   std::string runtime_dir_ = base_.sub("runtime");
   e2e::VirtualDisplay display_;
-  pid_t remembered_client_ = 0;
 
  private:
   // Ends every client a run started, through the pid files it wrote.
