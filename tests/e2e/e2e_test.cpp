@@ -258,6 +258,29 @@ TEST_F(LauncherE2ETest, SecondRunHasNothingToDoAndShowsNoWindow) {
   EXPECT_TRUE(ClientRuns(client));
 }
 
+// The toolkit would show a progress dialog by itself after four seconds; a
+// slow start with nothing to install must not bring it up.
+TEST_F(LauncherE2ETest, SlowStartWithNothingToInstallShowsNoWindow) {
+  ShipPackage(100, /*waiting_start=*/true);
+  Child* first = Launch();
+  ASSERT_TRUE(WaitFor([this] { return StartScriptWaiting(); }, 30000));
+  Release();
+  ASSERT_EQ(Finish(first).exit_code, 0);
+  ::unlink((home_ + "/e2e-release").c_str());
+  ::unlink((home_ + "/e2e-start-waiting").c_str());
+
+  Child* second = Launch();
+  ASSERT_TRUE(WaitFor([this] { return StartScriptWaiting(); }, 30000));
+  int window_sightings = 0;
+  WaitFor([&] { return (window_sightings += !WindowsNamed("Larkspan Drive").empty()) > 0; }, 5000);
+  Release();
+  const RunResult run = Finish(second);
+
+  EXPECT_EQ(run.exit_code, 0) << run.err;
+  EXPECT_EQ(window_sightings, 0);
+  EXPECT_EQ(CountContaining(Log(), "no need to upgrade"), 1);
+}
+
 TEST_F(LauncherE2ETest, UpgradeReplacesTheRunningClient) {
   ASSERT_EQ(RunToEnd().exit_code, 0);
   const pid_t old_client = ClientPid();

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <climits>
+#include <limits>
 
 #include "adapter.h"
 #include "cloud-service.h"
@@ -64,6 +65,10 @@ Launcher::Launcher(Service* service) : QObject(nullptr), m_worker(nullptr), m_pr
   m_progress = new ProcessingProgressDialog();
   m_progress->setCancelButton(nullptr);
   m_progress->setAutoReset(false);
+  // The dialog is for installations only (ShowMsgBox). Left to itself the
+  // toolkit would show it once its minimum duration has passed, so a slow
+  // start with nothing to install would bring up "initializing" at 0%.
+  m_progress->setMinimumDuration(std::numeric_limits<int>::max());
   ConnectSignals();
 }
 

@@ -86,7 +86,8 @@ class Launcher : public QObject {
 
   Worker* m_worker;
   ProcessingProgressDialog* m_progress;
-  // setValue on a shown modal dialog processes events, so a queued call can
-  // arrive inside it; LaunchDone waits until no setValue is on the stack.
+  // setValue on a modal dialog that the toolkit itself decided to show
+  // processes events, so a queued call could arrive inside it; LaunchDone
+  // waits until no setValue is on the stack.
   int m_value_depth = 0;
 };
