@@ -659,15 +659,39 @@ TEST_F(ExtractorTest, HardLinkIsMadeBelowTargetNotInWorkingFolder) {
   EXPECT_EQ(Progress(), AllSteps(2));
 }
 
-TEST_F(ExtractorTest, HardLinkWithDotDotIsRefused) {
+// A hard link may not reach a file outside the target, neither by ".." nor
+// through a symbolic link stored before it (the writer refuses links on a
+// hard link's path).
+TEST_F(ExtractorTest, HardLinkToAFileOutsideTheTargetIsRefused) {
+  struct Row {
+    const char* name;
+    std::vector<Entry> entries;
+    std::string refusal;
+    Steps progress;
+  };
+  const Row rows[] = {
+      {"dot-dot", {Hardlink("alias", "../outside")},
+       "[ERROR] extractor(N): archive_read_extract2 failed: 'Path contains '..''", {}},
+      {"through a link", {Symlink("up", ".."), Hardlink("alias", "up/outside")},
+       "[ERROR] extractor(N): archive_read_extract2 failed: 'Hard-link target '" + target_ +
+           "/up/outside' does not exist.'",
+       {{2, 1}}},
+  };
   WriteFile(dir_.sub("outside"), "secret");
-  const std::string package = WritePackage(archivemaker::Build(kTar, {Hardlink("alias", "../outside")}));
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::string package = WritePackage(archivemaker::Build(kTar, row.entries));
+    progress_spy_.clear();
+    ForgetLog();
 
-  EXPECT_EQ(Extract(package, target_), -1);
+    EXPECT_EQ(Extract(package, target_), -1);
 
-  EXPECT_FALSE(PathExists(target_ + "/alias"));
-  EXPECT_EQ(Lstat(dir_.sub("outside")).st_nlink, 1u);
-  EXPECT_EQ(LogLines().back(), "[ERROR] extractor(N): archive_read_extract2 failed: 'Path contains '..''");
+    EXPECT_FALSE(PathExists(target_ + "/alias"));
+    EXPECT_EQ(Lstat(dir_.sub("outside")).st_nlink, 1u);
+    EXPECT_EQ(Progress(), row.progress);
+    ASSERT_FALSE(LogLines().empty());
+    EXPECT_EQ(LogLines().back(), row.refusal);
+  }
 }
 
 // The layout bsdtar makes of "-C folder .": every name starts with "./".
