@@ -115,8 +115,8 @@ VirtualDisplay::~VirtualDisplay() {
   ::waitpid(pid_, &status, 0);
 }
 
-Child::Child(const std::vector<std::string>& argv, const std::vector<std::string>& env, const std::string& out_path,
-             const std::string& err_path) {
+Child::Child(const std::string& program, const std::vector<std::string>& argv, const std::vector<std::string>& env,
+             const std::string& out_path, const std::string& err_path) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
@@ -126,7 +126,7 @@ Child::Child(const std::vector<std::string>& argv, const std::vector<std::string
   posix_spawnattr_init(&attributes);
   posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
   posix_spawnattr_setpgroup(&attributes, 0);
-  const int rc = ::posix_spawn(&pid_, argv[0].c_str(), &actions, &attributes, CStrings(argv).data(), CStrings(env).data());
+  const int rc = ::posix_spawn(&pid_, program.c_str(), &actions, &attributes, CStrings(argv).data(), CStrings(env).data());
   posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
   if (rc != 0) {

@@ -44,8 +44,10 @@ class VirtualDisplay {
 // The group is killed when the object goes away.
 class Child {
  public:
-  Child(const std::vector<std::string>& argv, const std::vector<std::string>& env, const std::string& out_path,
-        const std::string& err_path);
+  // Runs `program` with the argument vector `argv` (argv[0] included, which
+  // need not name the program).
+  Child(const std::string& program, const std::vector<std::string>& argv, const std::vector<std::string>& env,
+        const std::string& out_path, const std::string& err_path);
   ~Child();
   Child(const Child&) = delete;
   Child& operator=(const Child&) = delete;

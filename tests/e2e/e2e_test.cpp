@@ -106,11 +106,13 @@ class LauncherE2ETest : public ::testing::Test {
     return env;
   }
 
-  // Starts ROOT/bin/launcher; its output goes to files read by Finish().
-  Child* Launch() {
+  // Starts ROOT/bin/launcher, or `program` with the first argument `name`;
+  // its output goes to files read by Finish().
+  Child* Launch(const std::string& program = "", const std::string& name = "") {
+    const std::string path = program.empty() ? root_ + "/bin/launcher" : program;
     const std::string tag = base_.sub("run-" + std::to_string(launchers_.size()));
-    launchers_.push_back(std::make_unique<Child>(std::vector<std::string>{root_ + "/bin/launcher"}, Environment(),
-                                                 tag + ".out", tag + ".err"));
+    launchers_.push_back(std::make_unique<Child>(path, std::vector<std::string>{name.empty() ? path : name},
+                                                 Environment(), tag + ".out", tag + ".err"));
     EXPECT_GT(launchers_.back()->pid(), 0);
     return launchers_.back().get();
   }
@@ -239,6 +241,29 @@ TEST_F(LauncherE2ETest, FirstRunInstallsAndStartsTheClient) {
   EXPECT_EQ(CountContaining(log, "[DEBUG] launcher("), 2) << "running, done";
   EXPECT_EQ(CountContaining(log, "user installation is ready"), 1);
   EXPECT_EQ(CountContaining(log, "[ERROR]"), 0);
+}
+
+// The plug-ins, like ROOT, are found from where the executable really is, not
+// from the name it was started by.
+TEST_F(LauncherE2ETest, StartedThroughALinkOrByBareNameFindsItsPlugins) {
+  const std::string link_folder = base_.sub("elsewhere/bin");
+  MakeDirs(link_folder);
+  ASSERT_EQ(::symlink((root_ + "/bin/launcher").c_str(), (link_folder + "/larkspan-launcher").c_str()), 0);
+  struct Row {
+    const char* name;
+    std::string program;
+    std::string argv0;
+  };
+  const Row rows[] = {
+      {"symbolic link in another folder", link_folder + "/larkspan-launcher", link_folder + "/larkspan-launcher"},
+      {"bare name, as a shell finds it on PATH", root_ + "/bin/launcher", "launcher"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const RunResult run = Finish(Launch(row.program, row.argv0));  // checks the "lib path" line
+    EXPECT_EQ(run.exit_code, 0) << run.err;
+    EXPECT_EQ(InstalledBuild(), "100");
+  }
 }
 
 TEST_F(LauncherE2ETest, SecondRunHasNothingToDoAndShowsNoWindow) {
