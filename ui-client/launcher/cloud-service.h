@@ -76,7 +76,16 @@ class Service {
   // the package, then removes the backups (0) or puts the old folder back
   // (-1). With no folder to move aside, a failed extraction leaves its
   // partial output in place.
+  // While it works, HOME/.Larkspan/Larkspan.app.installing records how far
+  // it got; a run that died leaves it behind, and the next call first puts
+  // the complete copy back in place (the old one, or the new one when only
+  // the backups were left to remove) and then installs as usual. If the old
+  // copy cannot be put back, it stays under its backup name, the record
+  // stays for the next run, and the result is -1.
   virtual int PrepareUserEnv();
+  // Whether the last installation died before it finished (its record is
+  // still there); logs a note when so.
+  bool FindUnfinishedInstallation();
 
   int timeout;
   ustring per_user_install_path;

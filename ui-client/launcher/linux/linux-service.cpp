@@ -171,6 +171,11 @@ bool LinuxService::IsNeedUpgrade() {
                  "[DEBUG] linux/linux-service(%d): source version = %d, target version = %d\n",
                  __LINE__, source, target);
   bool need = target > source;
+  // A run that died while installing may have left a partial copy whose
+  // version looks current.
+  if (FindUnfinishedInstallation()) {
+    need = true;
+  }
   // A missing program means an incomplete copy, whatever its version says.
   if (!PerUserBinPathExist()) {
     need = true;

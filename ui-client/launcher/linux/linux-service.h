@@ -24,8 +24,9 @@ class LinuxService : public Service {
   void PostUpgrade() override;
   // Loads the target record, then the source record, and logs both.
   void PreUpgrade() override;
-  // True when the target build number is greater than the source one, or
-  // when the client program is missing. Build numbers are read like atoi
+  // True when the target build number is greater than the source one, when
+  // the last installation did not finish, or when the client program is
+  // missing. Build numbers are read like atoi
   // (leading digits; none gives 0), clamped to the range of int.
   bool IsNeedUpgrade() override;
 
