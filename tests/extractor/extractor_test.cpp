@@ -628,6 +628,46 @@ TEST_F(ExtractorTest, EntryThroughALinkOutOfTheTargetIsRefused) {
   }
 }
 
+// An entry whose name designates the target itself would take its place:
+// a link there would lead every later entry away. Only a folder may.
+TEST_F(ExtractorTest, EntryNamedLikeTheTargetMustBeAFolder) {
+  struct Row {
+    const char* name;
+    Entry entry;
+  };
+  const Row rows[] = {
+      {"link, empty name", Symlink("", ".")},
+      {"link, ./", Symlink("./", ".")},
+      {"link, /", Symlink("/", ".")},
+      {"file, .", File(".", "x")},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const TempDir box;
+    const std::string target = box.sub("app");
+    testsupport::MakeDirs(target);
+    const std::string package =
+        WritePackage(archivemaker::Build(kTar, {row.entry, File("escaped", "x")}));
+    progress_spy_.clear();
+    ForgetLog();
+
+    EXPECT_EQ(Extract(package, target), -1);
+
+    EXPECT_TRUE(S_ISDIR(Lstat(target).st_mode));
+    EXPECT_FALSE(PathExists(box.sub("escaped")));
+    EXPECT_EQ(progress_spy_.count(), 0);
+    const std::vector<std::string> lines = LogLines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), "[ERROR] extractor(N): entry '" + row.entry.name +
+                                "' would replace the folder '" + target + "'");
+  }
+
+  const std::string folders =
+      WritePackage(archivemaker::Build(kTar, {Dir(""), Dir("./"), File("kept", "x")}));
+  EXPECT_EQ(Extract(folders, target_), 0);
+  EXPECT_EQ(ReadFile(target_ + "/kept"), "x");
+}
+
 // Links that stay inside the target are followed as before.
 TEST_F(ExtractorTest, EntryThroughALinkInsideTheTargetIsWritten) {
   const std::string package = WritePackage(archivemaker::Build(

@@ -4,12 +4,13 @@
 #include <archive_entry.h>
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <memory>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "adapter.h"
 #include "log.h"
@@ -77,6 +78,22 @@ bool ResolvesInside(const ustring& target, const std::string& link) {
   return resolved == top || resolved.compare(0, below.size(), below) == 0;
 }
 
+// The elements of a stored name, without the empty and "." ones.
+std::vector<std::string> NameElements(const char* stored_name) {
+  std::vector<std::string> elements;
+  std::istringstream name(stored_name);
+  for (std::string element; std::getline(name, element, '/');)
+    if (!element.empty() && element != ".") elements.push_back(element);
+  return elements;
+}
+
+// An entry named like the target itself ("", "./") would be put in its
+// place, and every later entry would go wherever it then leads; only a
+// folder, which leaves the target as it is, may carry such a name.
+bool ReplacesTarget(archive_entry* entry, const char* stored_name) {
+  return NameElements(stored_name).empty() && archive_entry_filetype(entry) != AE_IFDIR;
+}
+
 // The disk writer follows symbolic links in the folders above an entry, so
 // a link stored earlier ("up" -> "..") would carry a later entry ("up/x")
 // out of the target. Walks the folders of the stored name: each link among
@@ -85,25 +102,34 @@ bool ResolvesInside(const ustring& target, const std::string& link) {
 // unreachable folders are the writer's to refuse; only a path too long to
 // look at counts as leading out.
 bool StaysInTarget(const ustring& target, const char* stored_name) {
-  std::string folders = stored_name;
-  while (!folders.empty() && folders.back() == '/') folders.pop_back();
-  const size_t last_slash = folders.rfind('/');
-  if (last_slash == std::string::npos) return true;
-  folders.erase(last_slash);
-
+  std::vector<std::string> folders = NameElements(stored_name);
+  if (!folders.empty()) folders.pop_back();
   std::string path = target.c_str();
-  size_t begin = 0;
-  while (begin <= folders.size()) {
-    const size_t end = std::min(folders.find('/', begin), folders.size());
-    const std::string element = folders.substr(begin, end - begin);
-    begin = end + 1;
-    if (element.empty() || element == ".") continue;
-    if (element == "..") return true;
-    path += "/" + element;
+  for (const std::string& folder : folders) {
+    if (folder == "..") return true;
+    path += "/" + folder;
     struct stat st;
     if (lstat(path.c_str(), &st) != 0) return errno != ENAMETOOLONG;
     if (S_ISLNK(st.st_mode) && !ResolvesInside(target, path)) return false;
     if (!S_ISLNK(st.st_mode) && !S_ISDIR(st.st_mode)) return true;
+  }
+  return true;
+}
+
+// Logs and refuses an entry that would be written anywhere but below the
+// target.
+bool PlaceIsSafe(archive_entry* entry, const ustring& target, const char* stored_name) {
+  if (ReplacesTarget(entry, stored_name)) {
+    Logger::LogMsg(Logger::L_ERR, kLogComp,
+                   "[ERROR] extractor(%d): entry '%s' would replace the folder '%s'\n", __LINE__,
+                   stored_name, target.c_str());
+    return false;
+  }
+  if (!StaysInTarget(target, stored_name)) {
+    Logger::LogMsg(Logger::L_ERR, kLogComp,
+                   "[ERROR] extractor(%d): entry '%s' leads out of '%s' through a symbolic link\n",
+                   __LINE__, stored_name, target.c_str());
+    return false;
   }
   return true;
 }
@@ -128,12 +154,7 @@ int WriteEntries(archive* reader, archive* writer, const ustring& target, int to
                      __LINE__);
       return -1;
     }
-    if (!StaysInTarget(target, stored_name)) {
-      Logger::LogMsg(Logger::L_ERR, kLogComp,
-                     "[ERROR] extractor(%d): entry '%s' leads out of '%s' through a symbolic link\n",
-                     __LINE__, stored_name, target.c_str());
-      return -1;
-    }
+    if (!PlaceIsSafe(entry, target, stored_name)) return -1;
     PlaceBelowTarget(entry, target, stored_name);
     if (archive_read_extract2(reader, entry, writer) != ARCHIVE_OK) {
       Logger::LogMsg(Logger::L_ERR, kLogComp,
