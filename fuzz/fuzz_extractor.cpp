@@ -4,12 +4,23 @@
 // to the total of a complete run, and that nothing was written beside the
 // target: the target sits alone in a folder of its own, inside the scratch
 // folder, and both must hold only what the harness put there.
+//
+// Inputs that begin with "#entries\n" describe the package instead of being
+// it, one entry a line: "<kind> <name> <rest>", kind f (a file, rest is its
+// content), d (a folder), l (a symbolic link to rest) or h (a hard link to
+// rest). The harness writes them as a pax archive, so that the fuzzer
+// reaches names and links without having to forge tar checksums.
+#include <archive.h>
+#include <archive_entry.h>
 #include <sys/stat.h>
 
 #include <QCoreApplication>
 #include <QObject>
+#include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -44,6 +55,71 @@ struct Progress {
 Progress& Seen() {
   static Progress progress;
   return progress;
+}
+
+struct WriteArchiveFree {
+  void operator()(archive* a) const noexcept { archive_write_free(a); }
+};
+struct EntryFree {
+  void operator()(archive_entry* e) const noexcept { archive_entry_free(e); }
+};
+
+const char kEntriesMagic[] = "#entries\n";
+
+// One described entry; entries the writer refuses are left out.
+void WriteEntry(archive* writer, char kind, const std::string& name, const std::string& rest) {
+  std::unique_ptr<archive_entry, EntryFree> entry(archive_entry_new());
+  archive_entry_set_pathname(entry.get(), name.c_str());
+  switch (kind) {
+    case 'f':
+      archive_entry_set_filetype(entry.get(), AE_IFREG);
+      archive_entry_set_perm(entry.get(), 0644);
+      archive_entry_set_size(entry.get(), static_cast<la_int64_t>(rest.size()));
+      break;
+    case 'd':
+      archive_entry_set_filetype(entry.get(), AE_IFDIR);
+      archive_entry_set_perm(entry.get(), 0755);
+      break;
+    case 'l':
+      archive_entry_set_filetype(entry.get(), AE_IFLNK);
+      archive_entry_set_perm(entry.get(), 0777);
+      archive_entry_set_symlink(entry.get(), rest.c_str());
+      break;
+    case 'h':
+      archive_entry_set_filetype(entry.get(), AE_IFREG);
+      archive_entry_set_perm(entry.get(), 0644);
+      archive_entry_set_hardlink(entry.get(), rest.c_str());
+      break;
+    default:
+      return;
+  }
+  if (archive_write_header(writer, entry.get()) == ARCHIVE_OK && kind == 'f')
+    archive_write_data(writer, rest.data(), rest.size());
+}
+
+// Writes the package that a "#entries" description stands for.
+void WriteDescribedPackage(const std::string& description) {
+  std::unique_ptr<archive, WriteArchiveFree> writer(archive_write_new());
+  if (!writer || archive_write_set_format_pax_restricted(writer.get()) != ARCHIVE_OK ||
+      archive_write_open_filename(writer.get(), Paths().package.c_str()) != ARCHIVE_OK)
+    fuzzsupport::Fail("write package");
+  std::istringstream lines(description.substr(sizeof kEntriesMagic - 1));
+  for (std::string line; std::getline(lines, line);) {
+    if (line.size() < 3 || line[1] != ' ') continue;
+    const size_t name_end = std::min(line.find(' ', 2), line.size());
+    const std::string rest = name_end < line.size() ? line.substr(name_end + 1) : "";
+    WriteEntry(writer.get(), line[0], line.substr(2, name_end - 2), rest);
+  }
+  // A writer that gave up part-way leaves a shorter package, which is a
+  // package like any other.
+  archive_write_close(writer.get());
+}
+
+void WritePackage(const std::string& input) {
+  if (input.compare(0, sizeof kEntriesMagic - 1, kEntriesMagic) == 0)
+    WriteDescribedPackage(input);
+  else
+    fuzzsupport::WriteBytes(Paths().package, input);
 }
 
 void MakeDir(const std::string& path) {
@@ -103,7 +179,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  fuzzsupport::WriteBytes(Paths().package, std::string(reinterpret_cast<const char*>(data), size));
+  WritePackage(std::string(reinterpret_cast<const char*>(data), size));
   MakeDir(Paths().box);
   MakeDir(Paths().target);
   Seen() = Progress();
