@@ -131,6 +131,16 @@ std::optional<int> ChildProcess::Wait(int limit_s) {
   return status_;
 }
 
+std::string PlaceFakeClient(const std::string& app_dir) {
+  namespace fs = std::filesystem;
+  const std::string copy = app_dir + "/bin/fake_client";
+  std::error_code ec;
+  fs::create_directories(app_dir + "/bin", ec);
+  if (!ec && !fs::exists(copy)) fs::copy_file(FAKE_CLIENT_PATH, copy, ec);
+  if (ec) ADD_FAILURE() << "cannot place the fake client in " << app_dir << ": " << ec.message();
+  return copy;
+}
+
 bool ExitedWith(int status, int code) {
   return WIFEXITED(status) && WEXITSTATUS(status) == code;
 }

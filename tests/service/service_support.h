@@ -76,6 +76,11 @@ class ChildProcess {
   std::thread reaper_;
 };
 
+// Copies fake_client into app_dir/bin (once) and returns the copy's path:
+// a stand-in client that runs from the user's application folder, as the
+// real one does.
+std::string PlaceFakeClient(const std::string& app_dir);
+
 // Whether the wait status says "exited with code".
 bool ExitedWith(int status, int code);
 // Whether the wait status says "killed by sig".

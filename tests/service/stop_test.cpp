@@ -5,17 +5,11 @@
 // must send no signal run the service in a forked child whose kill() calls
 // end it at once (a seccomp filter): a wrong signal can never leave it.
 #include <gtest/gtest.h>
-#include <linux/audit.h>
-#include <linux/filter.h>
-#include <linux/seccomp.h>
-#include <sys/prctl.h>
-#include <sys/syscall.h>
-#include <sys/wait.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
-#include <cstddef>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -24,6 +18,7 @@
 #include "fake_client.h"
 #include "log_capture.h"
 #include "service_support.h"
+#include "syscall_filter.h"
 
 namespace {
 
@@ -40,10 +35,11 @@ class StopServiceTest : public ::testing::Test {
     testsupport::MakeDirs(home_.sub(".Larkspan"));
   }
 
-  // A fake client that has written its pid file and handles SIGTERM as mode
-  // says.
+  // A fake client, run from the application folder, that has written its pid
+  // file and handles SIGTERM as mode says.
   std::unique_ptr<ChildProcess> StartClient(const std::string& mode) {
-    std::unique_ptr<ChildProcess> client = ChildProcess::Spawn({FAKE_CLIENT_PATH, pid_file_, mode});
+    const std::string program = servicetest::PlaceFakeClient(home_.sub(".Larkspan/Larkspan.app"));
+    std::unique_ptr<ChildProcess> client = ChildProcess::Spawn({program, pid_file_, mode});
     if (client && !servicetest::WaitForFileContent(
                       pid_file_, "pid=" + std::to_string(client->pid()) + "\n")) {
       ADD_FAILURE() << "the client wrote no pid file";
@@ -93,62 +89,32 @@ TEST_F(StopServiceTest, PidThatNamesNoProcessIsLeftSilently) {
 }
 
 // Takes about five seconds: a refused SIGTERM is followed by the tests for
-// life and SIGKILL all the same.
+// life and SIGKILL all the same. A client of this user cannot refuse a
+// signal, so a filter makes the kernel refuse SIGTERM as it would for
+// another user's process.
 TEST_F(StopServiceTest, RefusedSignalIsLoggedAsError) {
-  SKIP_IF_ROOT();
-  struct stat init_status;
-  ASSERT_EQ(stat("/proc/1", &init_status), 0);
-  if (init_status.st_uid == geteuid()) GTEST_SKIP() << "process 1 belongs to this user";
-  WriteFile(pid_file_, "pid=1\n");
+  std::unique_ptr<ChildProcess> client = StartClient("exits-on-term");
+  ASSERT_TRUE(client);
   LogCapture log;
-  LinuxService().StopService();
+  const int status = servicetest::RunSandboxed({servicetest::RefuseKill(SIGTERM)},
+                                               [] { LinuxService().StopService(); });
+  if (servicetest::ExitedWith(status, servicetest::kSandboxUnavailable))
+    GTEST_SKIP() << "seccomp filters are not available here";
+  EXPECT_TRUE(servicetest::ExitedWith(status, 0)) << "wait status " << status;
+  const std::optional<int> client_status = client->Wait();
+  ASSERT_TRUE(client_status);
+  EXPECT_TRUE(servicetest::KilledBy(*client_status, SIGKILL)) << "wait status " << *client_status;
   const std::vector<std::string> expected = {"[ERROR] linux/linux-service(N): kill: " +
                                              std::string(strerror(EPERM)) + " (" +
                                              std::to_string(EPERM) + ")"};
   EXPECT_EQ(ServiceLines(log.Lines()), expected);
 }
 
-#if defined(__x86_64__)
-constexpr unsigned kAuditArch = AUDIT_ARCH_X86_64;
-#elif defined(__aarch64__)
-constexpr unsigned kAuditArch = AUDIT_ARCH_AARCH64;
-#else
-constexpr unsigned kAuditArch = 0;
-#endif
-
-// From now on, any kill() ends this process with SIGSYS before the signal
-// is sent.
-bool ForbidKill() {
-  if (kAuditArch == 0) return false;
-  sock_filter filter[] = {
-      BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, arch)),
-      BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, kAuditArch, 1, 0),
-      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_KILL_PROCESS),
-      BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
-      BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_kill, 0, 1),
-      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_KILL_PROCESS),
-      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
-  };
-  sock_fprog program = {static_cast<unsigned short>(sizeof(filter) / sizeof(filter[0])), filter};
-  return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
-         prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
-}
-
-constexpr int kSandboxUnavailable = 3;
-
 // Runs StopService in a forked child that cannot send signals; the wait
 // status of that child.
 int StopServiceInSandbox() {
-  const pid_t pid = fork();
-  if (pid == 0) {
-    setpgid(0, 0);
-    if (!ForbidKill()) _exit(kSandboxUnavailable);
-    LinuxService().StopService();
-    _exit(0);  // no exit handlers: the parent owns the test's state
-  }
-  int status = -1;
-  if (pid < 0 || waitpid(pid, &status, 0) != pid) ADD_FAILURE() << "fork: " << strerror(errno);
-  return status;
+  return servicetest::RunSandboxed({servicetest::EndProcessOnKill()},
+                                   [] { LinuxService().StopService(); });
 }
 
 // Runs StopService in the sandbox and checks that it sent no signal and
@@ -156,7 +122,7 @@ int StopServiceInSandbox() {
 void ExpectNoSignalAndLogged(const std::string& pid_file, const std::string& line) {
   LogCapture log;
   const int status = StopServiceInSandbox();
-  if (servicetest::ExitedWith(status, kSandboxUnavailable))
+  if (servicetest::ExitedWith(status, servicetest::kSandboxUnavailable))
     GTEST_SKIP() << "seccomp filters are not available here";
   EXPECT_FALSE(servicetest::KilledBy(status, SIGSYS)) << "a signal was sent";
   EXPECT_TRUE(servicetest::ExitedWith(status, 0)) << "wait status " << status;

@@ -4,12 +4,16 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <memory>
+#include <string>
 
 #include <sys/types.h>
 #include <unistd.h>
@@ -57,10 +61,79 @@ bool ParsePid(const ustring& text, pid_t* pid) {
   return true;
 }
 
-// Whether the process is certainly gone; other failures of the test (no
-// permission) count as still running.
+struct FileCloser {
+  void operator()(FILE* f) const noexcept { std::fclose(f); }
+};
+using UniqueFile = std::unique_ptr<FILE, FileCloser>;
+
+std::string ProcPath(pid_t pid) {
+  return "/proc/" + std::to_string(static_cast<long>(pid));
+}
+
+// Whole content of a file below /proc; empty when it cannot be read.
+std::string ReadProcFile(const std::string& path) {
+  std::string content;
+  UniqueFile file(std::fopen(path.c_str(), "re"));
+  if (!file) return content;
+  char buffer[4096];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof(buffer), file.get())) > 0) content.append(buffer, n);
+  return content;
+}
+
+// Whether the process has ended: no such process, or a zombie that nobody
+// has reaped yet (it still answers kill(pid, 0) but will never run again).
+bool ProcessEnded(pid_t pid) {
+  // "pid (name) state ...": the name may hold blanks and ")".
+  const std::string stat = ReadProcFile(ProcPath(pid) + "/stat");
+  const size_t name_end = stat.rfind(')');
+  if (name_end == std::string::npos || name_end + 2 >= stat.size()) return true;
+  const char state = stat[name_end + 2];
+  return state == 'Z' || state == 'X';
+}
+
+// Whether path, made canonical, is real_folder or lies below it.
+bool LiesIn(const ustring& real_folder, const ustring& path) {
+  ustring real_path = path;
+  return FSGetRealPath(real_path) == 0 && FSIsParentFolder(real_folder, real_path);
+}
+
+// Whether the process runs from the folder: its program, or one of its
+// arguments (a script run by an interpreter, say), lies in it. Relative
+// arguments count from the process's own working folder. What cannot be
+// read (another user's process) does not count.
+bool RunsFrom(pid_t pid, const ustring& real_folder) {
+  const std::string proc = ProcPath(pid);
+  if (LiesIn(real_folder, (proc + "/exe").c_str())) return true;
+  const std::string cmdline = ReadProcFile(proc + "/cmdline");
+  for (size_t start = 0; start < cmdline.size();) {
+    const size_t end = std::min(cmdline.find('\0', start), cmdline.size());
+    const std::string arg = cmdline.substr(start, end - start);
+    start = end + 1;
+    if (arg.empty()) continue;
+    const std::string path = arg[0] == '/' ? arg : proc + "/cwd/" + arg;
+    if (LiesIn(real_folder, path.c_str())) return true;
+  }
+  return false;
+}
+
+enum class PidOwner { kNone, kClient, kOther };
+
+// Who the pid file's process is: none (ended), the user's client (running
+// from the application folder), or another program that took over the
+// number of a client gone long ago.
+PidOwner IdentifyProcess(pid_t pid, const ustring& app_dir) {
+  if (ProcessEnded(pid)) return PidOwner::kNone;
+  ustring real_app_dir = app_dir;
+  if (FSGetRealPath(real_app_dir) != 0) return PidOwner::kOther;  // no folder to run from
+  return RunsFrom(pid, real_app_dir) ? PidOwner::kClient : PidOwner::kOther;
+}
+
+// Whether the process is certainly gone or has ended as a zombie; other
+// failures of the test (no permission) count as still running.
 bool ProcessGone(pid_t pid) {
-  return kill(pid, 0) != 0 && errno == ESRCH;
+  if (kill(pid, 0) != 0) return errno == ESRCH;
+  return ProcessEnded(pid);
 }
 
 }  // namespace
@@ -106,6 +179,19 @@ void LinuxService::StopService() {
                    "nothing to terminate\n",
                    __LINE__, pid_file.c_str(), pid_text.c_str());
     return;
+  }
+  // A stale pid file's number may since belong to any program of the user.
+  switch (IdentifyProcess(pid, per_user_install_path)) {
+    case PidOwner::kNone:
+      return;
+    case PidOwner::kOther:
+      Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                     "[NOTE] linux/linux-service(%d): pid %ld is not the client, nothing to "
+                     "terminate\n",
+                     __LINE__, static_cast<long>(pid));
+      return;
+    case PidOwner::kClient:
+      break;
   }
 
   if (kill(pid, SIGTERM) != 0) {

@@ -14,8 +14,10 @@ class LinuxService : public Service {
   // Stops the client named by HOME/.Larkspan/ui.pid: SIGTERM, then up to five
   // tests one second apart, then SIGKILL. Returns at once when the file is
   // missing or unreadable, when it holds no positive process id, or when no
-  // such process exists. Blocks for about five seconds when the client does
-  // not end.
+  // such process exists (a zombie counts as ended). Sends nothing, with a
+  // note, to a process that does not run from the application folder: the
+  // file may be stale and its number reused by another program. Blocks for
+  // about five seconds when the client does not end.
   void StopService() override;
   // Stops the client first if its program is installed, then installs the
   // package (PrepareUserEnv). 0 or -1.
