@@ -734,6 +734,22 @@ TEST_F(ExtractorTest, HardLinkToAFileOutsideTheTargetIsRefused) {
   }
 }
 
+// The writer removes symbolic links on a hard link's path; one above the
+// target (a home folder reached through a link, say) is the user's and stays.
+TEST_F(ExtractorTest, HardLinkLeavesALinkAboveTheTargetAlone) {
+  testsupport::MakeDirs(dir_.sub("real/app"));
+  ASSERT_EQ(::symlink("real", dir_.sub("via").c_str()), 0);
+  const std::string target = dir_.sub("via/app");
+  const std::string package = WritePackage(
+      archivemaker::Build(kTar, {File("lib/data", "payload"), Hardlink("lib/alias", "lib/data")}));
+
+  ASSERT_EQ(Extract(package, target), 0);
+
+  EXPECT_TRUE(S_ISLNK(Lstat(dir_.sub("via")).st_mode));
+  EXPECT_EQ(ReadFile(dir_.sub("real/app/lib/alias")), "payload");
+  EXPECT_EQ(Lstat(dir_.sub("real/app/lib/alias")).st_ino, Lstat(dir_.sub("real/app/lib/data")).st_ino);
+}
+
 // The layout bsdtar makes of "-C folder .": every name starts with "./".
 TEST_F(ExtractorTest, PackageMadeByBsdtarFromAFolder) {
   const std::string tree = dir_.sub("tree");

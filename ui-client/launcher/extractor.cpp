@@ -59,12 +59,22 @@ int OpenWithAllFormats(archive* reader, const ustring& path) {
 
 // Stored names are relative to the archive's top; they are written below the
 // target. A hard link names another entry of the archive, so it is placed
-// there too rather than resolved against the working folder. Symbolic link
-// targets stay as stored.
-void PlaceBelowTarget(archive_entry* entry, const ustring& target, const char* stored_name) {
+// there too rather than resolved against the working folder, below the
+// target's resolved path: the writer removes every symbolic link on a hard
+// link's path, and a link above the target (a home folder reached through
+// one, say) is the user's. Symbolic link targets stay as stored.
+void PlaceBelowTarget(archive_entry* entry, const ustring& target, const std::string& real_target,
+                      const char* stored_name) {
   archive_entry_set_pathname(entry, (target + "/" + stored_name).c_str());
   if (const char* linked = archive_entry_hardlink(entry))
-    archive_entry_set_hardlink(entry, (target + "/" + linked).c_str());
+    archive_entry_set_hardlink(entry, (real_target + "/" + linked).c_str());
+}
+
+// The path with its symbolic links resolved, or as given when that fails (a
+// target not made yet).
+std::string RealPath(const ustring& path) {
+  char real[PATH_MAX];
+  return realpath(path.c_str(), real) ? real : path.c_str();
 }
 
 // Whether the link, resolved, is the target or lies below it.
@@ -137,6 +147,7 @@ bool PlaceIsSafe(archive_entry* entry, const ustring& target, const char* stored
 // Writes every entry of an opened reader; 0 once the end is reached.
 int WriteEntries(archive* reader, archive* writer, const ustring& target, int total) {
   Notify_Adapter& adapter = Notify_Adapter::GetInstance();
+  const std::string real_target = RealPath(target);
   int step = 0;
   for (;;) {
     archive_entry* entry = nullptr;
@@ -155,7 +166,7 @@ int WriteEntries(archive* reader, archive* writer, const ustring& target, int to
       return -1;
     }
     if (!PlaceIsSafe(entry, target, stored_name)) return -1;
-    PlaceBelowTarget(entry, target, stored_name);
+    PlaceBelowTarget(entry, target, real_target, stored_name);
     if (archive_read_extract2(reader, entry, writer) != ARCHIVE_OK) {
       Logger::LogMsg(Logger::L_ERR, kLogComp,
                      "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
