@@ -3,7 +3,9 @@
 // that the label text came once and the progress steps counted up from 1
 // to the total of a complete run, and that nothing was written beside the
 // target: the target sits alone in a folder of its own, inside the scratch
-// folder, and both must hold only what the harness put there.
+// folder, and both must hold only what the harness put there. The target is
+// given through a symbolic link to its folder, as a home folder may be
+// reached, and that link must stay.
 //
 // Inputs that begin with "#entries\n" describe the package instead of being
 // it, one entry a line: "<kind> <name> <rest>", kind f (a file, rest is its
@@ -38,7 +40,8 @@ struct Layout {
   std::string levels = scratch + "/levels";
   std::string log = scratch + "/log";
   std::string box = scratch + "/box";  // holds the target alone
-  std::string target = box + "/target";
+  std::string via = scratch + "/via";  // a symbolic link to box
+  std::string target = via + "/target";
 };
 
 const Layout& Paths() {
@@ -160,8 +163,10 @@ void CheckProgress(int result) {
 
 void CheckNothingEscaped() {
   FUZZ_CHECK(fuzzsupport::ListNames(Paths().box) == std::set<std::string>{"target"});
-  const std::set<std::string> scratch{"box", "levels", "log", "package"};
+  const std::set<std::string> scratch{"box", "levels", "log", "package", "via"};
   FUZZ_CHECK(fuzzsupport::ListNames(Paths().scratch) == scratch);
+  struct stat st;
+  FUZZ_CHECK(::lstat(Paths().via.c_str(), &st) == 0 && S_ISLNK(st.st_mode));
 }
 
 }  // namespace
@@ -174,6 +179,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   (void)app;
   StrTable::InitStrTable();
   SetUpLog();
+  if (::symlink("box", Paths().via.c_str()) != 0) fuzzsupport::Fail("symlink " + Paths().via);
   WatchAdapter();
   return 0;
 }
@@ -181,7 +187,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   WritePackage(std::string(reinterpret_cast<const char*>(data), size));
   MakeDir(Paths().box);
-  MakeDir(Paths().target);
+  MakeDir(Paths().box + "/target");
   Seen() = Progress();
 
   Extractor extractor;
