@@ -33,6 +33,7 @@ using archivemaker::Hardlink;
 using archivemaker::Symlink;
 using testsupport::PathExists;
 using testsupport::ReadFile;
+using testsupport::ScopedUmask;
 using testsupport::TempDir;
 using testsupport::WriteFile;
 using Steps = std::vector<std::pair<int, int>>;
@@ -47,17 +48,6 @@ Steps AllSteps(int total) {
   return steps;
 }
 
-// Sets the process umask for the life of the object.
-class ScopedUmask {
- public:
-  explicit ScopedUmask(mode_t mask) : old_(::umask(mask)) {}
-  ~ScopedUmask() { ::umask(old_); }
-  ScopedUmask(const ScopedUmask&) = delete;
-  ScopedUmask& operator=(const ScopedUmask&) = delete;
-
- private:
-  mode_t old_;
-};
 
 // Changes the working folder for the life of the object.
 class ScopedWorkingDir {

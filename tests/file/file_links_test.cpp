@@ -11,7 +11,7 @@
 
 using filetest::FileOpLines;
 using filetest::PermissionBits;
-using filetest::ScopedUmask;
+using testsupport::ScopedUmask;
 using testsupport::LogCapture;
 using testsupport::PathExists;
 using testsupport::TempDir;

@@ -35,17 +35,6 @@ inline mode_t PermissionBits(const std::string& path) {
   return st.st_mode & 07777;
 }
 
-// Sets the umask for the life of the object.
-class ScopedUmask {
- public:
-  explicit ScopedUmask(mode_t mask) : old_(::umask(mask)) {}
-  ~ScopedUmask() { ::umask(old_); }
-  ScopedUmask(const ScopedUmask&) = delete;
-  ScopedUmask& operator=(const ScopedUmask&) = delete;
-
- private:
-  mode_t old_;
-};
 
 inline mode_t CurrentUmask() {
   mode_t mask = ::umask(0);

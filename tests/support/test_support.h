@@ -57,6 +57,18 @@ class ScopedMode {
   mode_t old_;
 };
 
+// Sets the process umask for the life of the object.
+class ScopedUmask {
+ public:
+  explicit ScopedUmask(mode_t mask) : old_(::umask(mask)) {}
+  ~ScopedUmask() { ::umask(old_); }
+  ScopedUmask(const ScopedUmask&) = delete;
+  ScopedUmask& operator=(const ScopedUmask&) = delete;
+
+ private:
+  mode_t old_;
+};
+
 bool RunningAsRoot();
 
 // Writes (or overwrites) a file with the given bytes; creates missing parents.
