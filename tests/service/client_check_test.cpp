@@ -95,7 +95,8 @@ struct OtherProgramCase {
 
 TEST_F(ClientCheckTest, ProgramThatDoesNotRunFromTheAppFolderIsLeftAlone) {
   const OtherProgramCase cases[] = {
-      {"unrelated_program", [](const std::string&) { return ChildProcess::Spawn({"sleep", "600"}); }},
+      {"unrelated_program",
+       [](const std::string&) { return ChildProcess::Spawn({"sleep", "600"}); }},
       {"the_launcher_itself", nullptr},
       {"argument_beside_the_app_folder",
        [](const std::string& app) {

@@ -303,7 +303,8 @@ TEST_F(RecoveryTest, RunsThatEndNormallyLeaveNoRecord) {
     ShipPackage(c.package);
     EXPECT_EQ(Probe("install").values["result"], std::to_string(c.result));
     EXPECT_FALSE(PathExists(record_));
-    EXPECT_EQ(DescribeTree(app_), DescribeTree(dir_.sub(c.ends_with_new_copy ? "ref-new" : "ref-old")));
+    const std::string reference = dir_.sub(c.ends_with_new_copy ? "ref-new" : "ref-old");
+    EXPECT_EQ(DescribeTree(app_), DescribeTree(reference));
     ExpectDecision(false, !c.ends_with_new_copy);
   }
 }
