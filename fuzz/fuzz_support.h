@@ -15,6 +15,8 @@
 #include <set>
 #include <string>
 
+#include "unique_handles.h"
+
 // A property that every input must keep; abort() makes libFuzzer save the
 // input as a crash.
 #define FUZZ_CHECK(cond)                                                        \
@@ -34,10 +36,6 @@ namespace fuzzsupport {
   std::abort();
 }
 
-struct DirCloser {
-  void operator()(DIR* d) const noexcept { ::closedir(d); }
-};
-using UniqueDir = std::unique_ptr<DIR, DirCloser>;
 
 // Writes (or overwrites) the file at path with exactly these bytes.
 inline void WriteBytes(const std::string& path, const std::string& bytes) {

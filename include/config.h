@@ -19,6 +19,7 @@
 #include <map>
 #include <memory>
 
+#include "unique_handles.h"
 #include "ustring/ustring.h"
 
 class Config {
@@ -36,7 +37,7 @@ class Config {
   // reading with the entries read so far.
   int read(const ustring& path) {
     if (path.empty()) return -1;
-    std::unique_ptr<FILE, FileCloser> file(std::fopen(path.c_str(), "r"));
+    UniqueFile file(std::fopen(path.c_str(), "r"));
     if (!file) return -1;
 
     char buf[8192];
@@ -63,10 +64,6 @@ class Config {
 
  private:
   enum { OK = 0, EMPTY = 1, INVALID = 2 };
-
-  struct FileCloser {
-    void operator()(FILE* f) const noexcept { std::fclose(f); }
-  };
 
   static bool is_key_char(unsigned char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||

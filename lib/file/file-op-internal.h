@@ -9,6 +9,7 @@
 #include <string>
 
 #include "log.h"
+#include "unique_handles.h"
 #include "ustring/ustring.h"
 
 namespace fileop {
@@ -16,35 +17,8 @@ namespace fileop {
 // The component every message of the library goes to.
 extern const char* const kLogComp;
 
-struct DirCloser {
-  void operator()(DIR* d) const noexcept { ::closedir(d); }
-};
-using UniqueDir = std::unique_ptr<DIR, DirCloser>;
-
 struct FreeDeleter {
   void operator()(void* p) const noexcept { std::free(p); }
-};
-
-// Owns a file descriptor; release() hands it over, e.g. to a checked close.
-class UniqueFd {
- public:
-  explicit UniqueFd(int fd = -1) noexcept : fd_(fd) {}
-  ~UniqueFd() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  UniqueFd(const UniqueFd&) = delete;
-  UniqueFd& operator=(const UniqueFd&) = delete;
-
-  int get() const noexcept { return fd_; }
-  bool valid() const noexcept { return fd_ >= 0; }
-  int release() noexcept {
-    int fd = fd_;
-    fd_ = -1;
-    return fd;
-  }
-
- private:
-  int fd_;
 };
 
 // parent + "/" + name

@@ -22,7 +22,7 @@ int FSMktemp(const ustring& prefix, ustring& path) {
   // mkstemp may scribble on its argument even when it fails; log the template.
   char name[sizeof(templ)];
   memcpy(name, templ, sizeof(templ));
-  fileop::UniqueFd fd(::mkostemp(name, O_CLOEXEC));
+  UniqueFd fd(::mkostemp(name, O_CLOEXEC));
   if (!fd.valid()) {
     int err = errno;
     Logger::LogMsg(Logger::L_ERR, kLogComp, "[ERROR] file-op(%d): mkstemp(%s): %s\n", __LINE__,

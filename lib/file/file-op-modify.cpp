@@ -170,7 +170,7 @@ int CopyOpenFiles(int in, int out) {
 // next entry ends the walk like the end of the directory.
 template <typename Visit>
 int ForEachChild(const ustring& dir_path, Visit visit) {
-  fileop::UniqueDir dir(::opendir(dir_path.c_str()));
+  UniqueDir dir(::opendir(dir_path.c_str()));
   if (!dir) return -1;
   while (struct dirent* ent = ::readdir(dir.get())) {
     if (fileop::IsDotEntry(ent->d_name)) continue;
@@ -313,7 +313,7 @@ int FSMKDirFromRoot(const ustring& path, const ustring& from) {
 }
 
 int FSCopy(const ustring& src, const ustring& dst, bool isDelOrigin) {
-  fileop::UniqueFd in(::open(src.c_str(), O_RDONLY | O_CLOEXEC));
+  UniqueFd in(::open(src.c_str(), O_RDONLY | O_CLOEXEC));
   if (!in.valid()) {
     LogOpenFailure(src, errno);
     return -1;
@@ -322,7 +322,7 @@ int FSCopy(const ustring& src, const ustring& dst, bool isDelOrigin) {
     LogOpenFailure(dst, EINVAL);
     return -1;
   }
-  fileop::UniqueFd out(::open(dst.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+  UniqueFd out(::open(dst.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
   if (!out.valid()) {
     LogOpenFailure(dst, errno);
     return -1;

@@ -6,15 +6,12 @@
 
 #include <memory>
 
+#include "unique_handles.h"
+
 namespace {
 
 constexpr char kAlphabet[] = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ-_";
 static_assert(sizeof(kAlphabet) == 64 + 1, "the name alphabet has 64 characters");
-
-struct FileCloser {
-  void operator()(FILE* f) const noexcept { fclose(f); }
-};
-using UniqueFile = std::unique_ptr<FILE, FileCloser>;
 
 // Three bytes as four 6-bit groups, most significant first (Base64 order).
 void EncodeTriple(const unsigned char* in, char* out) {

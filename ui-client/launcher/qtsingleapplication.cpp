@@ -16,6 +16,7 @@
 #include <string>
 
 #include "log.h"
+#include "unique_handles.h"
 
 namespace {
 
@@ -50,26 +51,6 @@ std::string LockFileName() {
   const QByteArray digest = QCryptographicHash::hash(exe.toUtf8(), QCryptographicHash::Sha1).toHex();
   return "launcher-" + digest.toStdString() + ".lock";
 }
-
-// Closes the descriptor unless it was handed on with release().
-class UniqueFd {
- public:
-  explicit UniqueFd(int fd) : fd_(fd) {}
-  ~UniqueFd() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  UniqueFd(const UniqueFd&) = delete;
-  UniqueFd& operator=(const UniqueFd&) = delete;
-  int get() const { return fd_; }
-  int release() {
-    const int fd = fd_;
-    fd_ = -1;
-    return fd;
-  }
-
- private:
-  int fd_;
-};
 
 int FlockRetrying(int fd, int operation) {
   int rc;

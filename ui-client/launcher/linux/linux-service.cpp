@@ -21,6 +21,7 @@
 #include "config.h"
 #include "file/file-op.h"
 #include "log.h"
+#include "unique_handles.h"
 
 namespace {
 
@@ -60,11 +61,6 @@ bool ParsePid(const ustring& text, pid_t* pid) {
   *pid = static_cast<pid_t>(value);
   return true;
 }
-
-struct FileCloser {
-  void operator()(FILE* f) const noexcept { std::fclose(f); }
-};
-using UniqueFile = std::unique_ptr<FILE, FileCloser>;
 
 std::string ProcPath(pid_t pid) {
   return "/proc/" + std::to_string(static_cast<long>(pid));
